@@ -1,0 +1,4 @@
+#include "lifecycle.h"
+
+// A GUI-subsystem program; it takes no arguments.
+int main() { return RunCalculatorProgram(); }
