@@ -59,6 +59,10 @@ static void MoveFocus(HWND window, bool forward) {
     if (next < 0) next = count - 1;
   }
   SetFocus(candidates[next]);
+  // As in dialogs: a field reached with the keyboard has its whole text selected.
+  if (SendMessageW(candidates[next], WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+    SendMessageW(candidates[next], EM_SETSEL, 0, -1);
+  }
 }
 
 static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
