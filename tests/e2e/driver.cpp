@@ -68,6 +68,19 @@ static bool WaitFor(int milliseconds, Condition condition) {
   }
 }
 
+struct VisibleWindows {
+  DWORD pid;
+  int visible;
+};
+
+static BOOL CALLBACK CountVisibleWindow(HWND window, LPARAM param) {
+  VisibleWindows* count = reinterpret_cast<VisibleWindows*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == count->pid && IsWindowVisible(window)) ++count->visible;
+  return TRUE;
+}
+
 static void Centre(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
@@ -138,14 +151,8 @@ static void Answer(const std::string& command, const std::string& rest) {
     }
     DWORD pid = 0;
     GetWindowThreadProcessId(messageBox, &pid);
-    struct Count { DWORD pid; int visible; } count = {pid, 0};
-    EnumWindows([](HWND w, LPARAM p) -> BOOL {
-      Count* c = reinterpret_cast<Count*>(p);
-      DWORD owner = 0;
-      GetWindowThreadProcessId(w, &owner);
-      if (owner == c->pid && IsWindowVisible(w)) ++c->visible;
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&count));
+    VisibleWindows count = {pid, 0};
+    EnumWindows(CountVisibleWindow, reinterpret_cast<LPARAM>(&count));
     printf("ok %lu|%s|%s|%s|%d|%d\n", pid, Utf8(TextOf(messageBox)).c_str(), Utf8(text).c_str(),
            Utf8(buttons).c_str(), icon ? 1 : 0, count.visible);
   } else if (command == "msgboxok") {

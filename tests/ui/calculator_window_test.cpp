@@ -72,16 +72,15 @@ std::string Narrow(const std::wstring& text) {
   return s;
 }
 
+BOOL CALLBACK MatchCalculatorWindow(HWND window, LPARAM param) {
+  if (TextOf(window) != L"Kalkulator treningu") return TRUE;
+  *reinterpret_cast<HWND*>(param) = window;
+  return FALSE;
+}
+
 HWND FindCalculatorWindow() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        if (TextOf(window) != L"Kalkulator treningu") return TRUE;
-        *reinterpret_cast<HWND*>(param) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), MatchCalculatorWindow, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
