@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the core and the lifecycle natively under ASan and
-# UBSan, then the whole program for Windows under Wine in a virtual display.
+# UBSan, the fuzzers, then the whole program for Windows under Wine in a virtual
+# display.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -12,6 +13,9 @@ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug -DKALK_SANITIZE=ON \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build build/native -j "$jobs"
 (cd build/native && ctest --output-on-failure -j "$jobs")
+
+echo "== fuzzing against the reference model (ASan + UBSan), 30 s a target"
+scripts/fuzz.sh 30
 
 # The shipped program is 32-bit. Where this machine's kernel runs no 32-bit
 # code (only 64-bit Wine works), the same sources are also built for x86_64
