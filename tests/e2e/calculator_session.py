@@ -38,11 +38,11 @@ def xdotool(*args):
 
 
 class Calculator:
-    """One run of the program; `exe` is kalkulator.exe or a test build of it."""
+    """One run of the program; `exe` is its path in the build folder, the program or a test build of it."""
 
-    def __init__(self, build_dir, driver, exe="kalkulator.exe"):
+    def __init__(self, build_dir, driver, exe="app/kalkulator.exe"):
         self.driver = driver
-        self.process = subprocess.Popen([WINE_RUN, os.path.join(build_dir, "app", exe)],
+        self.process = subprocess.Popen([WINE_RUN, os.path.join(build_dir, exe)],
                                         env=_env(build_dir), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def open(self):

@@ -15,6 +15,9 @@
 //   shot PATH                save a PNG of the window
 //   msgbox MS                wait for a message box: "ok PID|title|text|buttons|icon|windows"
 //   msgboxok                 the message box's OK button centre: "X Y"
+//   settexthex ID HEX        replace a control's text, given as UTF-16LE in hex
+//   texthex ID               a control's text as UTF-16LE in hex
+//   probe                    the probe build's "GDI USER PRIVATE_KB"
 #include <windows.h>
 
 #include <cstdio>
@@ -38,6 +41,28 @@ static std::wstring Wide(const std::string& text) {
   std::wstring s(static_cast<size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), s.data(), n);
   return s;
+}
+
+static std::wstring FromHex(const std::string& hex) {
+  std::wstring text;
+  for (size_t i = 0; i + 4 <= hex.size(); i += 4) {
+    unsigned lo = std::stoul(hex.substr(i, 2), nullptr, 16), hi = std::stoul(hex.substr(i + 2, 2), nullptr, 16);
+    text += static_cast<wchar_t>(lo | (hi << 8));
+  }
+  return text;
+}
+
+static std::string ToHex(const std::wstring& text) {
+  static const char digits[] = "0123456789abcdef";
+  std::string hex;
+  hex.reserve(text.size() * 4);
+  for (wchar_t c : text) {
+    for (unsigned byte : {static_cast<unsigned>(c & 0xFF), static_cast<unsigned>(c >> 8)}) {
+      hex += digits[byte >> 4];
+      hex += digits[byte & 15];
+    }
+  }
+  return hex;
 }
 
 static std::wstring TextOf(HWND window) {
@@ -157,13 +182,26 @@ static void Answer(const std::string& command, const std::string& rest) {
            Utf8(buttons).c_str(), icon ? 1 : 0, count.visible);
   } else if (command == "msgboxok") {
     Centre(GetDlgItem(messageBox, IDOK));
+  } else if (command == "settexthex") {
+    SendMessageW(GetDlgItem(calculator, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FromHex(tail).c_str()));
+    printf("ok\n");
+  } else if (command == "texthex") {
+    printf("%s\n", ToHex(TextOf(GetDlgItem(calculator, id))).c_str());
+  } else if (command == "probe") {
+    static UINT probe = RegisterWindowMessageW(L"KalkulatorTreninguProbe");
+    SendMessageW(calculator, probe, 0, 0);
+    LONG_PTR counts = GetWindowLongPtrW(calculator, GWLP_USERDATA);
+    SendMessageW(calculator, probe, 1, 0);
+    LONG_PTR privateKb = GetWindowLongPtrW(calculator, GWLP_USERDATA);
+    printf("%ld %ld %ld\n", static_cast<long>(counts & 0xFFFF), static_cast<long>((counts >> 16) & 0xFFFF),
+           static_cast<long>(privateKb));
   } else {
     printf("unknown command\n");
   }
 }
 
 int main() {
-  static char line[1 << 20];
+  static char line[1 << 22];  // a 100,000-character text in hex fits
   while (fgets(line, sizeof line, stdin)) {
     std::string s(line);
     while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();

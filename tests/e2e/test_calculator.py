@@ -21,10 +21,10 @@ class CalculatorTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.driver.close()
 
-    def start(self, exe="kalkulator.exe"):
+    def start(self, exe="app/kalkulator.exe"):
         calc = Calculator(BUILD_DIR, self.driver, exe)
         self.addCleanup(calc.kill)
-        if exe == "kalkulator.exe":
+        if exe == "app/kalkulator.exe":
             calc.open()
         return calc
 
@@ -147,7 +147,7 @@ class CalculatorTest(unittest.TestCase):
         self.assertEqual(calc.exit_code(), 0, "Close in the system menu")
 
     def test_critical_error_box_when_the_window_cannot_be_made(self):
-        calc = self.start("kalkulator_refusing_window.exe")
+        calc = self.start("app/kalkulator_refusing_window.exe")
         answer = self.driver.ask("msgbox", 30000)
         self.assertTrue(answer.startswith("ok "), answer)
         pid, title, text, buttons, icon, windows = answer[3:].split("|")
