@@ -18,6 +18,10 @@
 //   settexthex ID HEX        replace a control's text, given as UTF-16LE in hex
 //   texthex ID               a control's text as UTF-16LE in hex
 //   probe                    the probe build's "GDI USER PRIVATE_KB"
+//   startup CONTROL MS TITLE wait for the window TITLE (and its control CONTROL, unless -1),
+//                            polling every millisecond: "ms since its process started"
+//   pressms N                N presses of "OBLICZ" (BM_CLICK): "ms from click to both results" each
+//   roundtripms N            N empty messages to the window: "ms" each
 #include <windows.h>
 
 #include <cstdio>
@@ -112,6 +116,13 @@ static void Centre(HWND window) {
   printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
+static double Now() {
+  LARGE_INTEGER t, f;
+  QueryPerformanceCounter(&t);
+  QueryPerformanceFrequency(&f);
+  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
 static void Answer(const std::string& command, const std::string& rest) {
   int id = atoi(rest.c_str());
   const char* second = strchr(rest.c_str(), ' ');
@@ -195,6 +206,55 @@ static void Answer(const std::string& command, const std::string& rest) {
     LONG_PTR privateKb = GetWindowLongPtrW(calculator, GWLP_USERDATA);
     printf("%ld %ld %ld\n", static_cast<long>(counts & 0xFFFF), static_cast<long>((counts >> 16) & 0xFFFF),
            static_cast<long>(privateKb));
+  } else if (command == "startup") {
+    int ms = atoi(tail.c_str());
+    const char* title = strchr(tail.c_str(), ' ');
+    std::wstring wantTitle = Wide(title ? title + 1 : "");
+    bool found = false;
+    DWORD start = GetTickCount();
+    while (!found && GetTickCount() - start < static_cast<DWORD>(ms)) {
+      calculator = FindWindowW(nullptr, wantTitle.c_str());
+      found = calculator && (id < 0 || GetDlgItem(calculator, id));
+      if (!found) Sleep(1);
+    }
+    FILETIME now, created, exited, kernel, user;
+    GetSystemTimePreciseAsFileTime(&now);
+    DWORD pid = 0;
+    if (found) GetWindowThreadProcessId(calculator, &pid);
+    HANDLE process = found ? OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid) : nullptr;
+    if (!process || !GetProcessTimes(process, &created, &exited, &kernel, &user)) {
+      printf("timeout\n");
+    } else {
+      ULARGE_INTEGER a, b;
+      a.LowPart = created.dwLowDateTime, a.HighPart = created.dwHighDateTime;
+      b.LowPart = now.dwLowDateTime, b.HighPart = now.dwHighDateTime;
+      printf("%.2f\n", static_cast<double>(b.QuadPart - a.QuadPart) / 10000.0);
+    }
+    if (process) CloseHandle(process);
+  } else if (command == "pressms") {
+    HWND button = GetDlgItem(calculator, 25), total = GetDlgItem(calculator, 20), sum = GetDlgItem(calculator, 22);
+    std::string times;
+    for (int i = 0; i < id; ++i) {
+      SendMessageW(total, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+      SendMessageW(sum, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+      double t0 = Now();
+      SendMessageW(button, BM_CLICK, 0, 0);
+      while (SendMessageW(sum, WM_GETTEXTLENGTH, 0, 0) == 0) {}
+      char one[32];
+      snprintf(one, sizeof one, "%s%.3f", times.empty() ? "" : " ", Now() - t0);
+      times += one;
+    }
+    printf("%s\n", times.c_str());
+  } else if (command == "roundtripms") {
+    std::string times;
+    for (int i = 0; i < id; ++i) {
+      double t0 = Now();
+      SendMessageW(calculator, WM_NULL, 0, 0);
+      char one[32];
+      snprintf(one, sizeof one, "%s%.3f", times.empty() ? "" : " ", Now() - t0);
+      times += one;
+    }
+    printf("%s\n", times.c_str());
   } else {
     printf("unknown command\n");
   }
