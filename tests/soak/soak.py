@@ -129,12 +129,12 @@ def main():
         calc.kill()
         driver.close()
 
-    print(f"{args.presses} presses, {mismatches} mismatches, exit code {exit_code}; from press {base[0]} to "
-          f"{last[0]}: GDI {base[1]} -> {last[1]}, USER {base[2]} -> {last[2]}, private {base[3]} -> {last[3]} KiB, "
-          f"resident {base[4]} -> {last[4]} KiB")
     # Flat from the first thousand presses to the last; the first thousand warm Wine's caches up.
     base = next((s for s in samples if s[0] >= min(1000, args.presses // 2)), samples[0])
     last = samples[-1]
+    print(f"{args.presses} presses, {mismatches} mismatches, exit code {exit_code}; from press {base[0]} to "
+          f"{last[0]}: GDI {base[1]} -> {last[1]}, USER {base[2]} -> {last[2]}, private {base[3]} -> {last[3]} KiB, "
+          f"resident {base[4]} -> {last[4]} KiB")
     problems = []
     if mismatches:
         problems.append(f"{mismatches} results differ from the model")
