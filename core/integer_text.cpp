@@ -1,11 +1,17 @@
 #include "calculator.h"
 
-static int DigitValue(unsigned char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return 99;  // no digit of any base
-}
+#include <array>
+
+// The value of every byte as a digit: 0..15 for "0".."9", "A".."F", "a".."f";
+// 99 (no digit of any base) for everything else, bytes of 128 and more included.
+static constexpr std::array<uint8_t, 256> kDigitValues = [] {
+  std::array<uint8_t, 256> values{};
+  for (auto& v : values) v = 99;
+  for (int c = '0'; c <= '9'; ++c) values[c] = static_cast<uint8_t>(c - '0');
+  for (int c = 'A'; c <= 'F'; ++c) values[c] = static_cast<uint8_t>(c - 'A' + 10);
+  for (int c = 'a'; c <= 'f'; ++c) values[c] = static_cast<uint8_t>(c - 'a' + 10);
+  return values;
+}();
 
 int64_t ParseIntegerText(std::string_view text) {
   size_t i = 0, n = text.size();
@@ -26,7 +32,7 @@ int64_t ParseIntegerText(std::string_view text) {
   // Unsigned arithmetic wraps modulo 2^64 by definition: no overflow to fear.
   uint64_t magnitude = 0;
   for (; i < n; ++i) {
-    unsigned digit = static_cast<unsigned>(DigitValue(static_cast<unsigned char>(text[i])));
+    unsigned digit = kDigitValues[static_cast<unsigned char>(text[i])];
     if (digit >= base) break;
     magnitude = magnitude * base + digit;
   }
