@@ -36,7 +36,7 @@ for target in parse calculation; do
   limit=(-max_total_time="$seconds")
   [[ -n "${FUZZ_RUNS:-}" ]] && limit=(-runs="$FUZZ_RUNS")
   log=$build/$target.log
-  if "$build/fuzz/${target}_fuzzer" "${limit[@]}" -dict=fuzz/integer_text.dict -max_len=4096 \
+  if "$build/fuzz/${target}_fuzzer" "${limit[@]}" -dict=fuzz/integer_text.dict -max_len=4096 -artifact_prefix="$build/" \
       -print_final_stats=1 "$corpus" "$seeds/$target" >"$log" 2>&1; then
     echo "${target}_fuzzer: $(sed -n 's/^stat::number_of_executed_units: *//p' "$log") executions, no mismatch, no sanitizer report"
   else
