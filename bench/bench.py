@@ -9,7 +9,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "e2e"))
-from calculator_session import WINE_RUN, Driver, _env  # noqa: E402
+from calculator_session import WINE_RUN, Driver, _env, resident_kib  # noqa: E402
 
 CALCULATOR = ("app/kalkulator.exe", "Kalkulator treningu", 24)  # ready once the last control exists
 BASELINE = ("bench/baseline.exe", "Baseline", -1)                # ready once its window exists
@@ -29,11 +29,6 @@ def start(build_dir, driver, program):
 def stop(process):
     process.kill()
     process.wait()
-
-
-def resident_kib(pid):
-    with open(f"/proc/{pid}/status") as status:
-        return next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
 
 
 def cpu_seconds(pid):

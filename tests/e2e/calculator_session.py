@@ -84,6 +84,12 @@ class Calculator:
             self.process.wait()
 
 
+def resident_kib(pid):
+    """The resident set of a running program's process, as Linux counts it."""
+    with open(f"/proc/{pid}/status") as status:
+        return next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
+
+
 def until(condition, seconds=10):
     """Polls `condition` until it is true or the deadline passes."""
     deadline = time.monotonic() + seconds

@@ -13,7 +13,7 @@ from fractions import Fraction
 sys.set_int_max_str_digits(0)  # long digit runs are part of the soak
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "e2e"))
-from calculator_session import Calculator, Driver, xdotool  # noqa: E402
+from calculator_session import Calculator, Driver, resident_kib, xdotool  # noqa: E402
 
 # --- the model: Python integers, prices from exact fractions -------------------------------
 TOTALS = [0] * 256
@@ -118,8 +118,7 @@ def main():
                       f"texts {[t[:40] for t in texts]}", file=sys.stderr)
             if press == 1 or press % args.sample_every == 0 or press == args.presses:
                 gdi, user, private_kb = (int(x) for x in driver.ask("probe").split())
-                rss_kb = int(next(line.split()[1] for line in open(f"/proc/{calc.process.pid}/status")
-                                  if line.startswith("VmRSS")))
+                rss_kb = resident_kib(calc.process.pid)
                 samples.append((press, gdi, user, private_kb, rss_kb))
                 print(f"press {press:6d}: GDI {gdi}, USER {user}, private {private_kb} KiB, "
                       f"resident {rss_kb} KiB, {time.monotonic() - started:.0f} s", flush=True)
